@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libqt6sql6-sqlite qt6-charts-dev qt6-pdf-dev qt6-tools-dev libgl-dev
+  qt6-base-dev libqt6sql6-sqlite qt6-charts-dev qt6-pdf-dev qt6-tools-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )
