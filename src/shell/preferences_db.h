@@ -1,0 +1,31 @@
+#pragma once
+// The start-up preferences in "bcdv.mdb": the one record of table StartUp.
+#include "shell/local_database.h"
+
+#include <cstdint>
+
+namespace revtal {
+
+struct StartUpRecord {
+    bool ViewAbout = true; // show the About screen at start-up
+    std::int16_t Var1 = 0; // numeric version whose disclaimer was accepted
+};
+
+class PreferencesDb {
+  public:
+    explicit PreferencesDb(QString path);
+
+    static const DatabaseSchema& schema();
+
+    // On failure the value is the first record (About shown, disclaimer due).
+    StorageResult<StartUpRecord> read() const;
+    StorageStatus storeViewAbout(bool viewAbout) const;
+    StorageStatus storeVar1(std::int16_t var1) const;
+
+  private:
+    StorageStatus store(const FieldValues& values) const;
+
+    QString path_;
+};
+
+} // namespace revtal
