@@ -386,6 +386,14 @@ bool LocalDatabase::restoreSchema()
             if (!begin() || !exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
                                       .arg(quoted(table.name), quoted(field.name), sqlType(field.type))))
                 return false;
+            // Records already there take the field's first value, as a new record would.
+            QSqlQuery fill(db_);
+            fill.prepare(QStringLiteral("UPDATE %1 SET %2 = ?").arg(quoted(table.name), quoted(field.name)));
+            fill.addBindValue(storedValue(field.type, field.initial));
+            if (!fill.exec()) {
+                fail(QStringLiteral("%1 could not be repaired: %2").arg(describe(), fill.lastError().text()));
+                return false;
+            }
             added << field.name;
         }
         if (!added.isEmpty())

@@ -14,13 +14,16 @@ const DatabaseSchema& PreferencesDb::schema()
                                        {TableSchema{QStringLiteral("StartUp"),
                                                     true,
                                                     {{QStringLiteral("ViewAbout"), FieldType::Boolean, true},
-                                                     {QStringLiteral("Var1"), FieldType::Int16, 0}}}}};
+                                                     {QStringLiteral("Var1"), FieldType::Int16, 0},
+                                                     {QStringLiteral("VideoLectures"), FieldType::Text,
+                                                      QString::fromLatin1(kDefaultVideoLectures)}}}}};
     return schema;
 }
 
 StorageResult<StartUpRecord> PreferencesDb::read() const
 {
     StorageResult<StartUpRecord> result;
+    result.value.VideoLectures = QString::fromLatin1(kDefaultVideoLectures);
     LocalDatabase db(path_, schema());
     const TableSchema& table = schema().tables.front();
     QVariantList values;
@@ -29,6 +32,7 @@ StorageResult<StartUpRecord> PreferencesDb::read() const
     if (db.status().ok) {
         result.value.ViewAbout = values.at(0).toBool();
         result.value.Var1 = static_cast<std::int16_t>(values.at(1).toInt());
+        result.value.VideoLectures = values.at(2).toString().trimmed();
     }
     result.status = db.status();
     return result;

@@ -2,6 +2,8 @@
 // The start-up preferences in "bcdv.mdb": the one record of table StartUp.
 #include "shell/local_database.h"
 
+#include <QString>
+
 #include <cstdint>
 
 namespace revtal {
@@ -9,7 +11,12 @@ namespace revtal {
 struct StartUpRecord {
     bool ViewAbout = true; // show the About screen at start-up
     std::int16_t Var1 = 0; // numeric version whose disclaimer was accepted
+    QString VideoLectures;  // address opened by "Video Lectures"
 };
+
+// Where "Video Lectures" goes until someone stores another address.
+inline constexpr const char* kDefaultVideoLectures =
+    "https://www.youtube.com/results?search_query=South+Africa+PAYE+income+tax+2021";
 
 class PreferencesDb {
   public:

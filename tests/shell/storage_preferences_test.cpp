@@ -40,5 +40,21 @@ TEST_F(PreferencesDbTest, unreadable_location_gives_failure_and_the_safe_first_v
     EXPECT_EQ(read.value.Var1, 0);
 }
 
+TEST_F(PreferencesDbTest, video_lectures_address_defaults_and_is_added_to_an_older_file)
+{
+    const PreferencesDb prefs(path());
+    auto read = prefs.read();
+    ASSERT_TRUE(read.status.ok);
+    EXPECT_EQ(read.value.VideoLectures, QString::fromLatin1(kDefaultVideoLectures));
+
+    // A file written before the address existed keeps its record and gains the column.
+    test::rawExec(path(), {QStringLiteral("ALTER TABLE StartUp DROP COLUMN VideoLectures"),
+                           QStringLiteral("UPDATE StartUp SET Var1 = 90")});
+    read = prefs.read();
+    ASSERT_TRUE(read.status.ok);
+    EXPECT_EQ(read.value.Var1, 90);
+    EXPECT_EQ(read.value.VideoLectures, QString::fromLatin1(kDefaultVideoLectures));
+}
+
 } // namespace
 } // namespace revtal
