@@ -1,0 +1,1 @@
+revtal_core_test(taxrules_contributions_tests ${CMAKE_CURRENT_LIST_DIR}/contributions_test.cpp)
