@@ -1,32 +1,14 @@
 #include "vehicle/comp_car_calc.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+
+#include "taxrules/tax_year.h"
 
 namespace revtal {
 
 namespace {
 
-struct FuelBand {
-    double upTo; // a price on the bound belongs to the band
-    double ratePerKm;
-};
-
-// The fuel column of the 2020/21 vehicle cost scale; above the last bound the
-// last rate applies.
-constexpr std::array<FuelBand, 7> kFuelBands{{
-    {95000, 1.058},
-    {190000, 1.181},
-    {285000, 1.283},
-    {380000, 1.38},
-    {475000, 1.477},
-    {570000, 1.694},
-    {665000, 1.751},
-}};
-
-constexpr double kMonthlyRate = 0.035;
-constexpr double kMonthlyRateWithPlan = 0.0325;
 // 3.5% or 3.25% a month spread over a year of 366 days.
 constexpr double kDailyRate = 3.5 * 12 / 36600;
 constexpr double kDailyRateWithPlan = 3.25 * 12 / 36600;
@@ -107,7 +89,7 @@ void calculateVehicle(VehicleRecord& v, CompCarVehicleResult& r, bool onDisplay,
     if (logBook && v.BusDistance > 0 && v.TotalDistance > 0)
         assignIfFinite(r.SARSDeductionClaim, -(v.BusDistance / v.TotalDistance * v.FB3802ThisCar + r.FuelExp));
 
-    const double rate = plan ? kMonthlyRateWithPlan : kMonthlyRate;
+    const double rate = plan ? taxyear::kCarBenefitRateWithPlan : taxyear::kCarBenefitRateWithoutPlan;
     r.IRP53802 = rounded(v.CCPrice * rate * 12 * (r.days / 365));
     r.MonFB80 = rounded(v.CCPrice * rate * 0.8);
     r.MonFB20 = rounded(v.CCPrice * rate * 0.2);
@@ -124,10 +106,11 @@ void calculateVehicle(VehicleRecord& v, CompCarVehicleResult& r, bool onDisplay,
 
 double companyCarFuelRate(double price)
 {
-    for (const FuelBand& band : kFuelBands)
-        if (price <= band.upTo)
-            return band.ratePerKm;
-    return kFuelBands.back().ratePerKm;
+    // The fuel column of the cost scale; beyond the last bound the last rate.
+    for (const taxyear::CostScaleRow& row : taxyear::kTravelCostScale)
+        if (price <= row.upperValue)
+            return row.fuelRate;
+    return taxyear::kTravelCostScale.back().fuelRate;
 }
 
 CompCarResult CompCarCalc(const CompCarInput& input)
