@@ -65,6 +65,11 @@ inline constexpr double kDeemedBusinessKmCap = 14000;
 inline constexpr double kDeemedPrivateKm = 18000;
 inline constexpr double kPartYearKmLimit = 32000;
 inline constexpr double kDaysInTaxYear = 365;
+// Private use without any distances: a share of the vehicle value a month,
+// less the fuel and maintenance shares when those costs are claimed.
+inline constexpr double kPrivateUseShare = 0.025;
+inline constexpr double kPrivateFuelShare = 0.0022;
+inline constexpr double kPrivateMaintenanceShare = 0.0018;
 // The deduction cap when no allowance is entered.
 inline constexpr double kNoAllowanceDeductionCap = 9999999.97;
 

@@ -1,0 +1,1 @@
+revtal_core_test(taxrules_travel_allowance_tests ${CMAKE_CURRENT_LIST_DIR}/travel_allowance_test.cpp)
