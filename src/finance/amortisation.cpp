@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "shell/numbers.h"
+
 namespace revtal {
 
 MonthlySchedule monthlySchedule(const LoanValues& loan)
@@ -10,15 +12,17 @@ MonthlySchedule monthlySchedule(const LoanValues& loan)
     const double p = loan.principal;
     const double n = loan.period;
     if (p == 0 || n == 0 || loan.rate == 0 || loan.repayment == 0) {
+        schedule.refusal = kScheduleNeedsLoanReason;
         return schedule;
     }
-    if (!(n >= 1 && n <= kMaxScheduleMonths && n == std::floor(n)) || !std::isfinite(p) ||
-        !std::isfinite(loan.rate)) {
+    if (!(n >= 1 && n <= kMaxScheduleMonths && n == std::floor(n))) {
+        schedule.refusal = kSchedulePeriodReason;
         return schedule;
     }
     const double i = loanMonthlyRate(loan.rate);
     const double instalment = (i * p) / (1 - std::pow(1 + i, -n));
-    if (!std::isfinite(instalment)) {
+    if (!std::isfinite(instalment) || !std::isfinite(loan.repayment)) {
+        schedule.refusal = kLoanTooLargeReason;
         return schedule;
     }
     const int months = static_cast<int>(n);
@@ -32,6 +36,11 @@ MonthlySchedule monthlySchedule(const LoanValues& loan)
         row.balance = balance;
         schedule.months.push_back(row);
     }
+    if (!std::isfinite(balance)) {
+        schedule.refusal = kLoanTooLargeReason;
+        schedule.months.clear();
+        return schedule;
+    }
     schedule.done = true;
     return schedule;
 }
@@ -39,11 +48,14 @@ MonthlySchedule monthlySchedule(const LoanValues& loan)
 AnnualSchedule annualSchedule(const LoanValues& loan, AnnualScheduleUse use)
 {
     AnnualSchedule schedule;
-    if (use == AnnualScheduleUse::Screen && !(loan.period >= 13)) {
-        return schedule;
-    }
     schedule.monthly = monthlySchedule(loan);
     if (!schedule.monthly.done) {
+        schedule.refusal = schedule.monthly.refusal;
+        return schedule;
+    }
+    if (use == AnnualScheduleUse::Screen && !(loan.period >= 13)) {
+        schedule.refusal = kAnnualScheduleNeedsYearReason;
+        schedule.monthly = {};
         return schedule;
     }
     const auto& months = schedule.monthly.months;
@@ -73,8 +85,25 @@ AnnualSchedule annualSchedule(const LoanValues& loan, AnnualScheduleUse use)
         schedule.years.push_back(part);
         schedule.yearsWithPart = schedule.wholeYears + 1;
     }
+    for (const AmortisationRow& year : schedule.years) {
+        if (!std::isfinite(year.capital) || !std::isfinite(year.interest)) {
+            AnnualSchedule refused;
+            refused.refusal = kLoanTooLargeReason;
+            return refused;
+        }
+    }
     schedule.done = true;
     return schedule;
 }
 
-}  // namespace revtal
+std::string formatScheduleAmount(double value)
+{
+    std::string text = formatNumber(value, 2);
+    const std::size_t zero = text.rfind("0.", 1);
+    if (zero != std::string::npos && (zero == 0 || text[zero - 1] == '-')) {
+        text.erase(zero, 1);
+    }
+    return text;
+}
+
+} // namespace revtal

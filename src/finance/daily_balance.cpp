@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "shell/day_number.h"
+
 namespace revtal {
 
 DailyBalanceResult accrueDailyBalance(const DailyBalanceInput& input)
@@ -11,12 +13,14 @@ DailyBalanceResult accrueDailyBalance(const DailyBalanceInput& input)
     DailyBalanceResult result;
     const std::int64_t days = std::int64_t{input.end} - std::int64_t{input.start};
     if (days < std::numeric_limits<int>::min() || days > std::numeric_limits<int>::max()) {
+        result.refusal = kDayBalTooLargeReason;
         return result;
     }
     const double capital = input.capital;
     const double rate = input.rate;
     const double interest = capital * rate / 100 * static_cast<double>(days) / 365;
     if (!std::isfinite(interest) || std::fabs(interest) > std::numeric_limits<float>::max()) {
+        result.refusal = kDayBalTooLargeReason;
         return result;
     }
     result.done = true;
@@ -24,6 +28,21 @@ DailyBalanceResult accrueDailyBalance(const DailyBalanceInput& input)
     result.interest = static_cast<float>(interest);
     result.printable = result.interest > 0 && result.days > 0;
     return result;
+}
+
+DailyBalanceResult calculateDailyBalance(const DailyBalanceInput& input, int startFieldValue, int endFieldValue)
+{
+    if (startFieldValue == kEmptyDate || endFieldValue == kEmptyDate) {
+        DailyBalanceResult refused;
+        refused.refusal = kDayBalNeedsDatesReason;
+        return refused;
+    }
+    return accrueDailyBalance(input);
+}
+
+bool dayBalDateShown(int storedDate)
+{
+    return storedDate >= kDayBalShownFrom;
 }
 
 std::optional<DayRange> dayBalEndRange(int start)
@@ -86,4 +105,4 @@ DateSpinResult spinDayBalEnd(int start, int end, bool startEntered, SpinDirectio
     return result;
 }
 
-}  // namespace revtal
+} // namespace revtal

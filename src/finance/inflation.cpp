@@ -69,4 +69,4 @@ SpinResult spinInflationPeriod(double period, SpinDirection direction)
     return result;
 }
 
-}  // namespace revtal
+} // namespace revtal

@@ -5,7 +5,7 @@
 
 namespace revtal {
 
-inline constexpr double kInflationDisplayLimit = 9999999999;  // larger future costs are not shown
+inline constexpr double kInflationDisplayLimit = 9999999999; // larger future costs are not shown
 inline constexpr std::string_view kInflationTooLargeText = "Amount too large to display";
 inline constexpr std::string_view kInflationRateMessage = "The range of the Inflation Rate is between -5% and 40%";
 inline constexpr std::string_view kInflationRateTitle = "Incorrect Inflation Rate!";
@@ -13,16 +13,16 @@ inline constexpr std::string_view kInflationPeriodMessage = "The maximum period 
 inline constexpr std::string_view kInflationPeriodTitle = "Incorrect Period!";
 
 struct InflationInput {
-    double presentCost = 0;  // InflPresentCost, whole rand
-    double period = 0;       // InflPeriod, whole years
-    double rate = 0;         // InflRate, percent a year
+    double presentCost = 0; // InflPresentCost, whole rand
+    double period = 0;      // InflPeriod, whole years
+    double rate = 0;        // InflRate, percent a year
 };
 
 struct InflationResult {
-    double futureCost = 0;    // InflFutureCost
-    double buyingPower = 0;   // InflBuyingPower
-    bool tooLarge = false;    // show "Amount too large to display" instead of the future cost
-    bool printable = false;   // a future cost above 0 and small enough to show
+    double futureCost = 0;  // InflFutureCost
+    double buyingPower = 0; // InflBuyingPower
+    bool tooLarge = false;  // show "Amount too large to display" instead of the future cost
+    bool printable = false; // a future cost above 0 and small enough to show
 };
 
 InflationResult projectInflation(const InflationInput& input);
@@ -30,7 +30,7 @@ InflationResult projectInflation(const InflationInput& input);
 enum class SpinDirection { Up, Down };
 
 struct SpinResult {
-    bool changed = false;  // false: the spin does nothing but move the focus
+    bool changed = false; // false: the spin does nothing but move the focus
     double value = 0;
     bool beep = false;
 };
@@ -40,4 +40,4 @@ SpinResult spinInflationRate(double rate, SpinDirection direction);
 // Steps of one year within 1 to 40, wrapping; nothing happens at a period of 0.
 SpinResult spinInflationPeriod(double period, SpinDirection direction);
 
-}  // namespace revtal
+} // namespace revtal

@@ -9,7 +9,7 @@ LoanBusterResult calculateLoanBuster(const LoanBusterInput& input, const LoanBus
     LoanBusterResult result;
     const double p = input.principal;
     const double n = input.period;
-    const double rate = input.rate;  // float to double once, exactly
+    const double rate = input.rate; // float to double once, exactly
 
     const double a0 = loanRepayment(p, n, rate);
     result.repayment = a0;
@@ -26,6 +26,7 @@ LoanBusterResult calculateLoanBuster(const LoanBusterInput& input, const LoanBus
     result.extra = x;
     result.withExtra = previous;
     if (!(10 * a0 >= x)) {
+        result.refusal = kBusterExtraTooLargeReason;
         return result;
     }
     result.searched = true;
@@ -67,4 +68,4 @@ bool loanBusterPrintable(const LoanBusterInput& input)
     return input.principal > 0;
 }
 
-}  // namespace revtal
+} // namespace revtal

@@ -30,4 +30,4 @@ bool loanComparisonPrintable(double principal, float rate)
     return principal > 0 && rate > 0;
 }
 
-}  // namespace revtal
+} // namespace revtal

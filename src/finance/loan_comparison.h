@@ -6,11 +6,11 @@
 namespace revtal {
 
 struct LoanComparisonRow {
-    int months = 0;     // 60, 120, ... 360
-    std::string label;  // "5 yrs." ... "30 yrs."
+    int months = 0;    // 60, 120, ... 360
+    std::string label; // "5 yrs." ... "30 yrs."
     double repayment = 0;
-    double interest = 0;  // months × repayment − amount; negative only at a rate of 0
-    double total = 0;     // months × repayment
+    double interest = 0; // months × repayment − amount; negative only at a rate of 0
+    double total = 0;    // months × repayment
 };
 
 struct LoanComparison {
@@ -26,4 +26,4 @@ std::string formatComparisonAmount(double value);
 // "&Print" goes ahead only with an amount and a rate above 0.
 bool loanComparisonPrintable(double principal, float rate);
 
-}  // namespace revtal
+} // namespace revtal

@@ -19,25 +19,30 @@ bool positiveFinite(double value)
 // repayment, so the cent loop can be jumped to just below the repayment that
 // reaches the target, then finished one cent at a time. The jump reproduces
 // the loop's accumulated rounding, so the result is the loop's to the bit.
-double raiseByCents(double months, double rate, double repayment, double target)
+// Empty when a cent no longer changes the repayment (the loop would never end).
+std::optional<double> raiseByCents(double months, double rate, double repayment, double target)
 {
     const double i = loanMonthlyRate(rate);
     const double factor = 1 - std::pow(1 + i, -months);
     const double needed = target * i / factor;
-    // Well above the few ulps by which `needed` can miss the true threshold,
-    // so every value the jump passes still falls short of the target.
-    const double margin = 0.05 + std::fabs(needed) * 1e-12;
     double a = repayment;
     if (std::isfinite(needed)) {
+        // Far above the few ulps by which `needed` can miss the true threshold,
+        // so every value the jump passes still falls short of the target.
+        const double margin = 0.05 + std::fabs(needed) * 1e-12;
         a = addWhileBelow(repayment, kCent, needed - margin).value;
     }
     do {
-        a += kCent;
+        const double next = a + kCent;
+        if (next == a || !std::isfinite(next)) {
+            return std::nullopt;
+        }
+        a = next;
     } while (loanPrincipal(months, rate, a) < target);
     return a;
 }
 
-}  // namespace
+} // namespace
 
 std::string_view loanCalcModeName(LoanCalcMode mode)
 {
@@ -94,10 +99,12 @@ PeriodSearchResult searchLoanPeriod(double principal, double rate, double repaym
     if (!positiveFinite(principal) || !positiveFinite(rate) || !positiveFinite(repayment)) {
         return refused;
     }
+    // The limit of 600 months applies to the answer, not to the probe: the
+    // answer is one month short of the first month count that overshoots, so
+    // month 601 must be looked at before a 600-month answer can be given.
     // The month-by-month probe stops at the first month count whose principal
     // reaches the target; the principal never falls as months are added, so
-    // halving finds the same count. Month 601 is probed so that a loan that
-    // needs exactly 600 months is found.
+    // halving finds the same count.
     constexpr int lastProbe = kMaxLoanPeriod + 1;
     if (loanPrincipal(lastProbe, rate, repayment) < principal) {
         return refused;
@@ -120,7 +127,8 @@ PeriodSearchResult searchLoanPeriod(double principal, double rate, double repaym
         // More than the principal and a month's interest: it is all paid in one month.
         return {1, principal * (1 + loanMonthlyRate(rate))};
     }
-    return {months - 1, raiseByCents(months - 1, rate, repayment, principal)};
+    const std::optional<double> raised = raiseByCents(months - 1, rate, repayment, principal);
+    return raised ? PeriodSearchResult{months - 1, *raised} : refused;
 }
 
 double searchLoanRate(double principal, double period, double repayment)
@@ -135,11 +143,11 @@ double searchLoanRate(double principal, double period, double repayment)
     std::uint64_t high = 1;
     while (!exceeds(5.0 * static_cast<double>(high))) {
         if (high >= std::uint64_t{1} << 60) {
-            return 5.0 * static_cast<double>(high);  // beyond any figure the fields allow
+            return 5.0 * static_cast<double>(high); // beyond any figure the fields allow
         }
         high *= 2;
     }
-    std::uint64_t low = high / 2;  // 0, or a multiple that does not exceed
+    std::uint64_t low = high / 2; // 0, or a multiple that does not exceed
     while (high - low > 1) {
         const std::uint64_t mid = low + (high - low) / 2;
         if (exceeds(5.0 * static_cast<double>(mid))) {
@@ -177,12 +185,16 @@ LoanCalcResult calculateLoan(LoanCalcMode mode, const LoanValues& values)
         break;
     case LoanCalcMode::RepaymentPeriod: {
         // One cent off first, so a repayment that repays in whole months at
-        // exactly a cent more than needed is found again. Never below 0.
+        // exactly a cent more than needed is found again. Never below 0: the
+        // field holds no negative repayment.
         v.period = 0;
         v.repayment = v.repayment >= kCent ? v.repayment - kCent : 0;
         const PeriodSearchResult found = searchLoanPeriod(v.principal, v.rate, v.repayment);
         v.period = found.period;
         v.repayment = found.repayment;
+        if (found.period == 0) {
+            result.refusal = kNoPeriodReason;
+        }
         result.solvedAboveLimit = v.repayment > kMaxLoanRepayment;
         break;
     }
@@ -194,7 +206,15 @@ LoanCalcResult calculateLoan(LoanCalcMode mode, const LoanValues& values)
     }
     result.totalInterest = v.repayment * v.period - v.principal;
     result.totalRepayments = v.repayment * v.period;
+    for (double figure : {v.principal, v.period, v.rate, v.repayment, result.totalInterest, result.totalRepayments}) {
+        if (!std::isfinite(figure)) {
+            LoanCalcResult refused;
+            refused.values = values;
+            refused.refusal = kLoanTooLargeReason;
+            return refused;
+        }
+    }
     return result;
 }
 
-}  // namespace revtal
+} // namespace revtal

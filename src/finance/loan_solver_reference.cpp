@@ -15,7 +15,7 @@ std::optional<PeriodSearchResult> referenceSearchLoanPeriod(double principal, do
         const double reached = loanPrincipal(n, rate, repayment);
         if (reached < target) {
             if (n > kMaxLoanPeriod) {
-                return refused;  // month 601 probed and still short
+                return refused; // month 601 probed and still short
             }
             n = n + 1;
             continue;
@@ -39,8 +39,7 @@ std::optional<PeriodSearchResult> referenceSearchLoanPeriod(double principal, do
     }
 }
 
-std::optional<double> referenceSearchLoanRate(double principal, double period, double repayment,
-                                              std::uint64_t maxSteps)
+std::optional<double> referenceSearchLoanRate(double principal, double period, double repayment, std::uint64_t maxSteps)
 {
     if (!(principal > 0) || !(period > 0) || !(repayment > 0)) {
         return 0.0;
@@ -59,4 +58,4 @@ std::optional<double> referenceSearchLoanRate(double principal, double period, d
     return rate;
 }
 
-}  // namespace revtal
+} // namespace revtal

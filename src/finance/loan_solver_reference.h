@@ -15,4 +15,4 @@ std::optional<PeriodSearchResult> referenceSearchLoanPeriod(double principal, do
 std::optional<double> referenceSearchLoanRate(double principal, double period, double repayment,
                                               std::uint64_t maxSteps);
 
-}  // namespace revtal
+} // namespace revtal

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace revtal {
 namespace {
@@ -22,7 +21,7 @@ std::uint64_t uniformRun(double a, double step, double limit, double& increment)
     std::frexp(a, &exponent);
     const double top = std::ldexp(1.0, exponent);
     const double ulp = std::ldexp(1.0, exponent - 53);
-    const double inUlps = step / ulp;  // exact: scaling by a power of two
+    const double inUlps = step / ulp; // exact: scaling by a power of two
     if (inUlps - std::floor(inUlps) == 0.5) {
         return 0;
     }
@@ -30,38 +29,19 @@ std::uint64_t uniformRun(double a, double step, double limit, double& increment)
     if (!(bound > a)) {
         return 0;
     }
-    increment = (a + step) - a;  // exact: a <= a + step < 2a
+    increment = (a + step) - a; // exact: a <= a + step < 2a
     if (!(increment > 0)) {
         return 0;
     }
-    // Two steps of slack absorb the rounding of this estimate.
-    const double estimate = std::floor((bound - a) / increment) - 2;
+    // Two steps and a relative sliver of slack absorb the rounding of this estimate.
+    const double estimate = std::floor((bound - a) / increment * (1 - 0x1p-50)) - 2;
     if (!(estimate >= 1)) {
         return 0;
     }
     return estimate >= 0x1p62 ? std::uint64_t{1} << 62 : static_cast<std::uint64_t>(estimate);
 }
 
-}  // namespace
-
-double addRepeatedly(double start, double step, std::uint64_t count)
-{
-    double a = start;
-    const double noLimit = std::numeric_limits<double>::infinity();
-    while (count > 0) {
-        double increment = 0;
-        const std::uint64_t run = std::min(uniformRun(a, step, noLimit, increment), count);
-        if (run > 0) {
-            // run * increment stays below half the binade: exact, and so is the sum.
-            a += static_cast<double>(run) * increment;
-            count -= run;
-        } else {
-            a += step;
-            --count;
-        }
-    }
-    return a;
-}
+} // namespace
 
 AdditionRun addWhileBelow(double start, double step, double limit)
 {
@@ -86,4 +66,4 @@ AdditionRun addWhileBelow(double start, double step, double limit)
     }
 }
 
-}  // namespace revtal
+} // namespace revtal

@@ -7,18 +7,16 @@
 
 namespace revtal {
 
-// The value of `a` after `count` times `a += step`. Fast for a > 0 and
-// step > 0; otherwise the additions are made one by one.
-double addRepeatedly(double start, double step, std::uint64_t count);
-
 struct AdditionRun {
-    double value = 0;         // the last value of the run
-    std::uint64_t steps = 0;  // additions made to reach it
+    double value = 0;        // the last value of the run
+    std::uint64_t steps = 0; // additions made to reach it
 };
 
 // Starting at `start`, adds `step` for as long as the next value is still
 // below `limit`: the result is below `limit` (unless `start` is not), and one
-// more addition would reach it. Same preconditions as addRepeatedly.
+// more addition would reach it. Fast for start > 0 and step > 0; otherwise the
+// additions are made one by one. Stops, too, where an addition no longer
+// changes the value.
 AdditionRun addWhileBelow(double start, double step, double limit);
 
-}  // namespace revtal
+} // namespace revtal
