@@ -54,14 +54,19 @@ TEST(MonthlySchedule, uses_the_exact_instalment_not_the_stored_repayment)
     EXPECT_EQ(cents(s.months.back().balance), 0);
 }
 
-TEST(MonthlySchedule, refuses_a_loan_with_any_value_zero)
+TEST(MonthlySchedule, refuses_a_loan_with_any_value_zero_or_a_period_the_arrays_cannot_hold)
 {
-    const LoanValues cases[] = {{0, 240, 10, 900}, {100000, 0, 10, 900}, {100000, 240, 0, 900}, {100000, 240, 10, 0}};
+    const LoanValues cases[] = {{0, 240, 10, 900},    {100000, 0, 10, 900},    {100000, 240, 0, 900},
+                                {100000, 240, 10, 0}, {100000, 1001, 10, 900}, {100000, 12.5, 10, 900}};
     for (const LoanValues& loan : cases) {
+        SCOPED_TRACE(testing::Message() << loan.principal << " " << loan.period << " " << loan.rate << " "
+                                        << loan.repayment);
         const MonthlySchedule s = monthlySchedule(loan);
         EXPECT_FALSE(s.done);
+        EXPECT_FALSE(s.refusal.empty());
         EXPECT_TRUE(s.months.empty());
     }
+    EXPECT_EQ(monthlySchedule(loanOver(1000)).months.size(), 1000u);
 }
 
 TEST(AnnualSchedule, whole_years_and_part_years)
@@ -84,6 +89,7 @@ TEST(AnnualSchedule, whole_years_and_part_years)
         SCOPED_TRACE(c.months);
         const AnnualSchedule s = annualSchedule(loanOver(c.months), c.use);
         EXPECT_EQ(s.done, c.done);
+        EXPECT_EQ(s.refusal.empty(), c.done);
         EXPECT_EQ(s.kind, c.kind);
         EXPECT_EQ(s.wholeYears, c.wholeYears);
         EXPECT_EQ(s.yearsWithPart, c.rows);
@@ -141,6 +147,26 @@ TEST(AnnualSchedule, extreme_loans_stay_finite)
                 EXPECT_TRUE(std::isfinite(r.capital) && std::isfinite(r.interest) && std::isfinite(r.balance));
             }
         }
+    }
+}
+
+TEST(ScheduleGrid, amounts_are_grouped_with_no_digit_before_the_point_below_one)
+{
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {1234567.891, "1 234 567.89"},
+        {965.021645, "965.02"},
+        {1, "1.00"},
+        {0.5, ".50"},
+        {0, ".00"},
+        {1e-9, ".00"},
+        {-0.5, "-.50"},
+        {100000, "100 000.00"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatScheduleAmount(c.value), c.text) << c.value;
     }
 }
 
