@@ -5,7 +5,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextDocument>
-#include <QTextFrame>
 
 #include "reports/report_template.h"
 
@@ -73,6 +72,13 @@ PageGeometry geometry(QPagedPaintDevice* device)
     return g;
 }
 
+// The part of the paint area the report's text takes.
+QRectF content(const PageGeometry& g)
+{
+    return QRectF(g.margins.left(), g.margins.top(), g.page.width() - g.margins.left() - g.margins.right(),
+                  g.page.height() - g.margins.top() - g.margins.bottom());
+}
+
 } // namespace
 
 ReportDocument::ReportDocument(const ReportTemplate& from, QString html, QList<ReportTable> data)
@@ -93,13 +99,9 @@ std::unique_ptr<QTextDocument> ReportDocument::layout(QPagedPaintDevice* device)
     doc->setDefaultFont(font);
     doc->setDocumentMargin(0);
     doc->setHtml(body_);
-    QTextFrameFormat frame = doc->rootFrame()->frameFormat();
-    frame.setLeftMargin(g.margins.left());
-    frame.setRightMargin(g.margins.right());
-    frame.setTopMargin(g.margins.top());
-    frame.setBottomMargin(g.margins.bottom());
-    doc->rootFrame()->setFrameFormat(frame);
-    doc->setPageSize(g.page);
+    // Pages are cut from one long column of the content width; print() puts
+    // each slice inside the margins.
+    doc->setPageSize(content(g).size());
     return doc;
 }
 
@@ -126,8 +128,9 @@ bool ReportDocument::print(QPagedPaintDevice* device) const
             return false;
         }
         painter.save();
-        const QRectF view(0, page * g.page.height(), g.page.width(), g.page.height());
-        painter.translate(0, -view.top());
+        const QRectF area = content(g);
+        const QRectF view(0, page * area.height(), area.width(), area.height());
+        painter.translate(area.left(), area.top() - view.top());
         painter.setClipRect(view);
         QAbstractTextDocumentLayout::PaintContext context;
         context.clip = view;

@@ -1,5 +1,6 @@
 #include "reports/report_export.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -79,8 +80,11 @@ bool exportReport(const ReportDocument& report, const QString& path, ExportForma
     case ExportFormat::Odt: {
         QTextDocument doc;
         doc.setHtml(report.html());
-        QTextDocumentWriter writer(&file, "odf");
-        written = writer.write(&doc);
+        // The ODF writer closes its device when done, which a QSaveFile forbids.
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QTextDocumentWriter writer(&buffer, "odf");
+        written = writer.write(&doc) && file.write(buffer.data()) == buffer.data().size();
         break;
     }
     case ExportFormat::Html:

@@ -114,12 +114,12 @@ void ReportPreview::buildToolBar()
     exportAction->setToolTip(QStringLiteral("Export the report to a PDF, ODT, HTML or CSV file"));
     exportAction->setShortcut(QKeySequence::SaveAs);
     connect(exportAction, &QAction::triggered, this, &ReportPreview::exportWithDialog);
-    add("actPrint", QStringLiteral("&Print"), QStyle::SP_DialogSaveButton, QKeySequence::Print,
-        &ReportPreview::printWithDialog)
-        ->setIcon(
-            QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_DialogSaveButton)));
+    QAction* printAction = bar->addAction(QIcon::fromTheme(QStringLiteral("document-print")), QStringLiteral("&Print"));
+    printAction->setObjectName(QStringLiteral("actPrint"));
+    printAction->setToolTip(QStringLiteral("Print the report"));
+    printAction->setShortcut(QKeySequence::Print);
+    connect(printAction, &QAction::triggered, this, &ReportPreview::printWithDialog);
     bar->addSeparator();
-    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     add("actFirstPage", QStringLiteral("First page"), QStyle::SP_MediaSkipBackward, QKeySequence(Qt::Key_Home),
         [this] { showPage(1); });
     add("actPreviousPage", QStringLiteral("Previous page"), QStyle::SP_MediaSeekBackward, QKeySequence(Qt::Key_PageUp),
@@ -159,12 +159,17 @@ void ReportPreview::buildToolBar()
          [this] { pages_->fitToWidth(); });
     zoom("actFitPage", QStringLiteral("Whole page"), QStringLiteral("zoom-fit-best"), QKeySequence(),
          [this] { pages_->fitInView(); });
-    // Without a theme the zoom commands read as words.
-    for (QAction* action : bar->actions())
+    // Export and print read as words beside their icons, navigation as icons
+    // only, and a command without a themed icon as its word alone.
+    for (QAction* action : bar->actions()) {
+        auto* tool = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+        if (!tool)
+            continue;
         if (action->icon().isNull())
-            if (QWidget* button = bar->widgetForAction(action))
-                if (auto* tool = qobject_cast<QToolButton*>(button))
-                    tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
+            tool->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        else if (action != exportAction && action != printAction)
+            tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
 }
 
 int ReportPreview::pageCount() const
