@@ -1,7 +1,8 @@
 #pragma once
 // The loan searches done step by step: one month, one cent, one rate step at
-// a time, the 600-month limit applied to the answer (month 601 is probed). Too slow for the screens on some inputs; the
-// tests and benchmarks hold the fast searches of loan_solver.h against them.
+// a time, the 600-month limit applied to the answer (month 601 is probed).
+// Too slow for the screens on some inputs; the tests and benchmarks hold the
+// fast searches of loan_solver.h against them.
 #include <cstdint>
 #include <optional>
 
