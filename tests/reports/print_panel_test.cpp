@@ -21,16 +21,17 @@ class PrintPanelTest : public ReportFixture {
         ReportFixture::SetUp();
         writeTemplate("\\loanbuster.rpt", "@table BondBust\n<p>Principal R [[PAmt]]</p>");
         writeTemplate("\\Inflatin.rpt", "@table Inflation\n<p>Future cost R [[Ans1]]</p>");
-        screen.resize(600, 400);
-        ok = new QPushButton("&OK", &screen);
+        screen = std::make_unique<QWidget>();
+        screen->resize(600, 400);
+        ok = new QPushButton("&OK", screen.get());
         ok->setObjectName("cmdOK");
-        screen.show();
+        screen->show();
     }
 
     PrintPanel* panel(PrintPanel::Order order, const QString& table, double value, const QString& templateName,
                       const QString& title, PrintPanel::Cancel cancel = PrintPanel::Cancel::Standard)
     {
-        auto* p = new PrintPanel(state, engine.get(), order, "fraPrint", cancel, &screen);
+        auto* p = new PrintPanel(state, engine.get(), order, "fraPrint", cancel, screen.get());
         p->setOkButton(ok);
         p->setWriter([this, table, value](const ReportDb& db) {
             ++writes;
@@ -43,7 +44,7 @@ class PrintPanelTest : public ReportFixture {
     double stored(const QString& sql) const { return rawValue(reportDbPath(), sql).toDouble(); }
 
     AppState state;
-    QWidget screen;
+    std::unique_ptr<QWidget> screen; // made once the application exists
     QPushButton* ok = nullptr;
     int writes = 0;
 };
@@ -68,7 +69,7 @@ TEST_F(PrintPanelTest, fill_then_choose_without_a_result_only_moves_the_focus_to
     p->setCondition([] { return false; });
     p->printPressed();
     EXPECT_FALSE(p->isVisible());
-    EXPECT_EQ(screen.focusWidget(), ok);
+    EXPECT_EQ(screen->focusWidget(), ok);
     EXPECT_EQ(writes, 0);
     EXPECT_EQ(stored("SELECT PAmt FROM BondBust"), 7.0);
     EXPECT_TRUE(engine->templatePath().isEmpty());
@@ -219,7 +220,7 @@ TEST_F(PrintPanelTest, a_failed_write_is_told_and_runs_nothing)
     EXPECT_TRUE(engine->previews().isEmpty());
     EXPECT_TRUE(engine->templatePath().isEmpty());
     EXPECT_FALSE(p->isVisible());
-    EXPECT_TRUE(screen.isEnabled());
+    EXPECT_TRUE(screen->isEnabled());
 }
 
 } // namespace
