@@ -69,10 +69,10 @@ TEST(DeemDistances, deemed_amounts_are_cut_to_the_cent_not_rounded)
     // 32000 x 100 / 365 - 18000 x 100 / 365 = 3835.616...: cut to 3835.61.
     const auto s = DeemDistances(trip(10000, 100));
     EXPECT_DOUBLE_EQ(s.BusinessKm, 3835.61);
-    // 18000 x 300 / 365 = 14794.52...: cut to 14794.52 (not .53 for .5205...)
-    const auto t = DeemDistances(trip(15000, 300));
-    EXPECT_DOUBLE_EQ(t.PrivateKm, 14794.52);
-    EXPECT_DOUBLE_EQ(t.BusinessKm, 15000 - 14794.52);
+    // 18000 x 100 / 365 = 4931.5068...: cut to 4931.50.
+    const auto t = DeemDistances(trip(8000, 100));
+    EXPECT_DOUBLE_EQ(t.PrivateKm, 4931.50);
+    EXPECT_DOUBLE_EQ(t.BusinessKm, 8000 - 4931.50);
 }
 
 TravelAllowanceState costScaleExample()
