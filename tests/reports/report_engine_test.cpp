@@ -189,6 +189,28 @@ TEST_F(ReportEngineTest, with_no_printer_installed_the_application_printer_says_
     EXPECT_TRUE(messages[0].contains("No printer is installed")) << messages[0].toStdString();
 }
 
+TEST_F(ReportEngineTest, the_preview_prints_what_it_shows_and_tells_a_failing_printer)
+{
+    ASSERT_TRUE(preview("\\loanbuster.rpt"));
+    ReportPreview* window = engine->previews().first();
+    ASSERT_TRUE(window->printTo(pdfPrinter.get()));
+    EXPECT_TRUE(pdfText(pdfPath).contains("Principal R 100 000.00"));
+    QPrinter broken(QPrinter::HighResolution);
+    broken.setOutputFormat(QPrinter::PdfFormat);
+    broken.setOutputFileName(scratch("gone/x.pdf"));
+    EXPECT_FALSE(window->printTo(&broken));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(ReportEngineTest, cancelling_printer_setup_changes_nothing)
+{
+    const bool before = printerChosen();
+    expectModal([](QWidget* dialog) { dialog->close(); });
+    EXPECT_FALSE(printerSetup(nullptr));
+    EXPECT_EQ(printerChosen(), before);
+}
+
 TEST_F(ReportEngineTest, without_a_sink_the_message_is_a_box_over_the_owner)
 {
     engine->setMessageSink({});
