@@ -1,0 +1,1 @@
+revtal_core_bench(salarypackage_bench ${CMAKE_CURRENT_LIST_DIR}/salarypackage_bench.cpp)
