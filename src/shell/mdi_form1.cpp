@@ -7,6 +7,7 @@
 #include "shell/frm_help_browser.h"
 #include "shell/frm_kestra.h"
 #include "shell/preferences_db.h"
+#include "shell/screen_mnemonics.h"
 #include "reports/app_printer.h"
 #include "reports/report_engine.h"
 #include "shell/twips.h"
@@ -103,6 +104,7 @@ MDIForm1::MDIForm1(QWidget* parent)
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
+    new ScreenMnemonics(this);
     resize(1100, 760);
 
     for (const char* program : kDesktopCalculators)
@@ -184,12 +186,29 @@ void MDIForm1::buildMenu()
 
 void MDIForm1::loadBackground()
 {
-    QPixmap picture;
-    hasPicture_ = picture.load(applicationFile(QStringLiteral("\\Revtal.jpg")));
-    if (hasPicture_)
-        mdi_->setBackground(QBrush(picture));
-    else
+    hasPicture_ = picture_.load(applicationFile(QStringLiteral("\\Revtal.jpg")));
+    mdi_->viewport()->installEventFilter(this);
+    fitBackground();
+}
+
+void MDIForm1::fitBackground()
+{
+    if (!hasPicture_ || mdi_->viewport()->size().isEmpty()) {
         mdi_->setBackground(palette().brush(QPalette::Dark));
+        return;
+    }
+    // The picture fills the area at any window size, cropped rather than stretched.
+    const QSize area = mdi_->viewport()->size();
+    const QPixmap scaled = picture_.scaled(area, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    mdi_->setBackground(QBrush(scaled.copy((scaled.width() - area.width()) / 2,
+                                           (scaled.height() - area.height()) / 2, area.width(), area.height())));
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == mdi_->viewport() && event->type() == QEvent::Resize)
+        fitBackground();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool MDIForm1::startUp()

@@ -2,6 +2,7 @@
 // The main window: the menu, the child windows, start-up and shut-down.
 #include <QHash>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QPointer>
 #include <QStringList>
 
@@ -58,11 +59,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
 
     void buildMenu();
     void loadBackground();
+    void fitBackground();
     void setDatabasePaths();
     void readStartUpPreferences();
     void storeViewAbout(bool viewAbout);
@@ -79,6 +82,7 @@ private:
     QString videoLecturesUrl_;
     QStringList calculators_;
     int acceptedVersion_ = 0;
+    QPixmap picture_;
     bool hasPicture_ = false;
 };
 

@@ -8,5 +8,6 @@ if(NOT REVTAL_CORE_ONLY)
     ${CMAKE_CURRENT_LIST_DIR}/frm_help_browser.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frm_kestra.cpp
     ${CMAKE_CURRENT_LIST_DIR}/mdi_form1.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/screen_mnemonics.cpp
   )
 endif()

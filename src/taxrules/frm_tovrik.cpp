@@ -46,7 +46,7 @@ frmTovrik::frmTovrik(ScreenContext context, QWidget* parent)
         field->setRange(specs[i].input ? 0 : -1e15, specs[i].input ? specs[i].maximum : 1e15);
         field->setReadOnly(!specs[i].input);
         field->setTabStop(specs[i].input);
-        field->setMinimumWidth(i == 3 || i == 8 || i == 9 ? 48 : 110);
+        field->setFixedWidth(i == 1 || i == 3 || i == 8 || i == 9 ? 52 : 120);
         sidbEdit1_[i] = field;
     }
 
@@ -61,11 +61,12 @@ frmTovrik::frmTovrik(ScreenContext context, QWidget* parent)
     };
     addRand("Taxable Income", 0);
     grid->addWidget(label("Age", this), row, 0);
-    grid->addWidget(sidbEdit1_[1], row, 2);
+    grid->addWidget(sidbEdit1_[1], row, 2, 1, 3, Qt::AlignRight);
     ++row;
     addRand("Tax on taxable income", 2);
     // The portion row: "+ Portion @ M/Rate (" rate "%) R" amount.
     auto* portion = new QHBoxLayout;
+    portion->setSpacing(4);
     portion->addWidget(label("+ Portion @ M/Rate (", this));
     portion->addWidget(sidbEdit1_[3]);
     portion->addWidget(label("%) R", this));

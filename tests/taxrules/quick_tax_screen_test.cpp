@@ -126,5 +126,21 @@ TEST_F(QuickTaxScreenTest, income_of_zero_shows_the_marginal_rate_as_the_average
     EXPECT_EQ(values[9], 0);
 }
 
+TEST_F(QuickTaxScreenTest, alt_c_in_the_screen_calculates_instead_of_opening_the_car_menu)
+{
+    MDIForm1 window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.findChild<QAction*>(QStringLiteral("Tovrik"))->trigger();
+    QWidget* screen = window.screen(QStringLiteral("frmTovrik"));
+    ASSERT_NE(screen, nullptr);
+    DecimalField* income = field(screen, 0);
+    income->setFocus();
+    QTest::keyClicks(income, QStringLiteral("500000"));
+    QTest::keyClick(income, Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(field(screen, 7)->value(), 110235.0);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu opened";
+}
+
 }  // namespace
 }  // namespace revtal
