@@ -82,6 +82,11 @@ void DateField::focusInEvent(QFocusEvent* event)
 {
     focus_.focusIn();
     QLineEdit::focusInEvent(event);
+    // With a mask Qt only puts the cursor on the first blank; tabbing into a
+    // date selects it, as in the number fields, so typing replaces it.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
+        selectAll();
 }
 
 void DateField::focusOutEvent(QFocusEvent* event)
@@ -99,6 +104,15 @@ void DateField::keyPressEvent(QKeyEvent* event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && focus_.active() && !isReadOnly())
         emitOutcome(completeEntry());
+    // Typing over the whole date starts from a blank mask; the mask alone
+    // would overwrite one place at a time and pass through mixed dates.
+    const bool digit = event->text().size() == 1 && event->text().at(0).isDigit();
+    if (digit && !isReadOnly() && selectionStart() == 0 && selectedText() == text()) {
+        formatting_ = true;
+        setText(QString());
+        formatting_ = false;
+        setCursorPosition(0);
+    }
     QLineEdit::keyPressEvent(event);
 }
 

@@ -10,7 +10,8 @@
 // date (incomplete, or not in the calendar: 31/04/2020, 29/02/2021), is
 // undone: the value returns to what it was when the entry began and
 // outOfRange() or invalidDate() is raised, after changed() and lostFocus().
-// A field left blank is empty, which is not an invalid date. Pasting reads
+// A field left blank is empty, which is not an invalid date. Tabbing into
+// the field selects the date; typing over it starts from a blank mask. Pasting reads
 // "1/3/2020", "01-03-2020" or "2020-03-01"; other text is not pasted.
 //
 // Values set by the program raise no notification; one that is neither

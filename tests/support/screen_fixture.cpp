@@ -83,20 +83,25 @@ void ScreenFixture::watch()
     if (!modal || modal == lastHandled_)
         return;
     lastHandled_ = modal;
+    // The offscreen platform has no window manager to hand the activation
+    // back when a dialog closes; without it the focus would go nowhere.
+    QPointer<QWidget> over = modal->parentWidget() ? modal->parentWidget()->window() : nullptr;
     if (!handlers_.empty()) {
         auto handler = std::move(handlers_.front());
         handlers_.erase(handlers_.begin());
         handler(modal);
-        return;
+    } else {
+        QString what = modal->windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            what += QStringLiteral(": ") + box->text();
+        unexpected << what;
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
     }
-    QString what = modal->windowTitle();
-    if (auto* box = qobject_cast<QMessageBox*>(modal))
-        what += QStringLiteral(": ") + box->text();
-    unexpected << what;
-    if (auto* dialog = qobject_cast<QDialog*>(modal))
-        dialog->reject();
-    else
-        modal->close();
+    if (over && over != modal && over->isVisible())
+        over->activateWindow();
 }
 
 }  // namespace revtal::test
