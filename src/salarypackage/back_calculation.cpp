@@ -73,6 +73,8 @@ PackageResult CalculatePackageBack(PackagePeriod period, const PackageInputs& in
 
     const PackageCredits credits = packageCredits(period, in, set);
     const BackSearchSetup setup = makeBackSearchSetup(period, in, set);
+    if (!backSearchUsable(setup))
+        return refuse(previous, PackageRefusal::UnusableValues, in);
     const auto W = findBackSalary(setup);
     if (!W) {
         PackageResult r = refuse(previous, PackageRefusal::NetUnreachable, in);

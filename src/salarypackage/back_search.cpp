@@ -264,6 +264,16 @@ class Search {
 
 } // namespace
 
+bool backSearchUsable(const BackSearchSetup& s)
+{
+    for (double w : {1.0, static_cast<double>(kLastW)}) {
+        const BackStep st = evaluateBackStep(s, w);
+        if (!std::isfinite(st.NET) || !std::isfinite(st.SDL) || !std::isfinite(st.UIFR))
+            return false;
+    }
+    return Search(s).usable();
+}
+
 std::optional<double> findBackSalary(const BackSearchSetup& s)
 {
     Search search(s);

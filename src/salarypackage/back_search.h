@@ -63,6 +63,10 @@ BackSearchSetup makeBackSearchSetup(PackagePeriod period, const PackageInputs& i
 
 BackStep evaluateBackStep(const BackSearchSetup& s, double W);
 
+// False where the amounts are so large (settings far outside their fields'
+// limits) that a step of the search overflows.
+bool backSearchUsable(const BackSearchSetup& s);
+
 // nullopt where no W up to 2^36 gives more than the required net. Where the
 // net lies within rounding of the required one over a long stretch (more than
 // about a million steps), the range ends are taken at face value there.

@@ -1,5 +1,7 @@
 #include "salarypackage/back_calculation.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include "salarypackage/back_search.h"
@@ -200,6 +202,20 @@ TEST(BackPackage, once_off_car_line_and_car_cost)
     EXPECT_DOUBLE_EQ(r.numTotCostComp, r.numGrossSal + r.numCCUIFCont + r.numCCSkillLev + 4000);
     // The car benefit is taxed: a higher salary is needed than without the car.
     EXPECT_GT(r.figures.W, CalculatePackageBack(kMonth, required(30000), oneEachWay()).figures.W);
+}
+
+TEST(BackPackage, values_that_are_not_numbers_or_overflow_are_refused)
+{
+    auto set = oneEachWay();
+    set.SkillLevy = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(CalculatePackageBack(kMonth, required(10000), set).refusal, PackageRefusal::UnusableValues);
+    set = oneEachWay();
+    set.CompCarFBRate8020 = 1e308;
+    auto in = required(10000);
+    in.numCompCar = 99999999.99;
+    const auto r = CalculatePackageBack(kYear, in, set);
+    EXPECT_EQ(r.refusal, PackageRefusal::UnusableValues);
+    EXPECT_FALSE(r.message.empty());
 }
 
 TEST(BackPackage, dispatch_by_direction)
