@@ -7,9 +7,9 @@
 // is raised. Keystrokes and pastes that cannot lead to a number the field can
 // hold (letters, too many decimals or digits, a minus sign where the minimum
 // is not negative, "1,250" where it could be 1250 as well as 1.25) are
-// refused. A number beyond the
-// limits may be typed; it never becomes the value. The entry is complete when
-// the field loses the focus to another control or Enter is pressed; then:
+// refused. A number beyond the limits may be typed; it never becomes the
+// value. The entry is complete when the field loses the focus to another
+// control or Enter is pressed; then:
 // - a number within the limits stays the value and is shown formatted;
 // - a number above the maximum or below the minimum is undone: the value
 //   returns to what it was when the entry began, and outOfRange() is raised;
@@ -28,8 +28,11 @@
 // limits, or one that is not finite, is not held: the field then holds the
 // nearest limit (0 for NaN, when within the limits), shows the overflow mark
 // "######" and reports isOverflow() until the next value is set or typed.
-#include "shell/entry_focus.h"
-
+// setText() is read like a paste, silently; text the field cannot hold gives
+// way to the value's own. text() is what the field shows or the user typed.
+// While an editable field has the focus it shows its value without grouping.
+//
+// readOnly, enabled, visible and the object name are QLineEdit's own.
 #include "shell/entry_focus.h"
 
 #include <QColor>
