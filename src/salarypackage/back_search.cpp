@@ -149,7 +149,7 @@ class Search {
 
     bool usable() const { return std::isfinite(noise(kLastW)); }
 
-    // The first W in [1, 2^53] whose literal net exceeds NR. When rounding alone
+    // The first W in [1, 2^36] whose literal net exceeds NR. When rounding alone
     // decides over too long a stretch, a second pass takes the range ends at
     // their face value.
     std::optional<std::int64_t> run()
@@ -200,7 +200,7 @@ class Search {
         return static_cast<std::int64_t>(w);
     }
 
-    // Cut [1, 2^53] at the bends so that most pieces are straight.
+    // Cut [1, 2^36] at the bends so that most pieces are straight.
     std::optional<std::int64_t> overPieces()
     {
         std::vector<std::int64_t> cuts{1, kLastW + 1};
