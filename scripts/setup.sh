@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite qt6-charts-dev qt6-pdf-dev qt6-tools-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  cups printer-driver-cups-pdf poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do
