@@ -1,5 +1,6 @@
 // The main window: its menu, one instance per screen, window arrangement,
 // "Initialise All", start-up and shut-down with the preferences database.
+#include "shell/app_directory.h"
 #include "shell/app_state.h"
 #include "shell/calculator_screen.h"
 #include "shell/mdi_form1.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -245,6 +248,24 @@ TEST_F(MainWindowTest, damaged_preferences_file_is_moved_aside_with_one_message_
     EXPECT_TRUE(modalTexts.front().contains(QLatin1String("bcdv.mdb"))) << modalTexts.front().toStdString();
     EXPECT_EQ(test::filesStartingWith(appDir(), QStringLiteral("bcdv.mdb")).size(), 2) << "the old file is kept";
     EXPECT_EQ(PreferencesDb(prefsPath()).read().value.Var1, numericVersion());
+}
+
+TEST_F(MainWindowTest, unwritable_application_directory_keeps_the_databases_in_the_user_data_directory)
+{
+    QStandardPaths::setTestModeEnabled(true);  // a scratch per-user directory
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir(userData).removeRecursively();
+    setApplicationDirectory(QStringLiteral("/proc"));  // not even root may create files there
+    {
+        auto window = startAccepting();
+        EXPECT_EQ(QFileInfo(QString::fromStdString(window->state().PrefsDbPath)).absolutePath(),
+                  QFileInfo(userData).absoluteFilePath());
+        EXPECT_EQ(QFileInfo(QString::fromStdString(window->state().SettingsDbPath)).fileName(),
+                  QStringLiteral("Settings.mdb"));
+    }
+    EXPECT_EQ(PreferencesDb(QDir(userData).filePath(QStringLiteral("bcdv.mdb"))).read().value.Var1, numericVersion());
+    QDir(userData).removeRecursively();
+    QStandardPaths::setTestModeEnabled(false);
 }
 
 TEST_F(MainWindowTest, missing_background_picture_leaves_a_plain_background)
