@@ -4,9 +4,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QPdfDocument>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 
 #include "shell/app_directory.h"
 
@@ -69,43 +66,6 @@ int pdfPageCount(const QString& path)
     if (pdf.load(path) != QPdfDocument::Error::None)
         return -1;
     return pdf.pageCount();
-}
-
-namespace {
-template <typename Work> void withDatabase(const QString& path, Work work)
-{
-    const QString name = QStringLiteral("report-test-raw");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
-        work(db);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
-} // namespace
-
-void rawExec(const QString& path, const QStringList& statements)
-{
-    withDatabase(path, [&](QSqlDatabase& db) {
-        for (const QString& sql : statements) {
-            QSqlQuery query(db);
-            EXPECT_TRUE(query.exec(sql)) << sql.toStdString() << ": " << query.lastError().text().toStdString();
-        }
-    });
-}
-
-QVariant rawValue(const QString& path, const QString& sql)
-{
-    QVariant value;
-    withDatabase(path, [&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        EXPECT_TRUE(query.exec(sql)) << sql.toStdString() << ": " << query.lastError().text().toStdString();
-        if (query.next())
-            value = query.value(0);
-    });
-    return value;
 }
 
 } // namespace revtal::test

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "reports/report_engine.h"
+#include "support/raw_database.h"
 #include "support/screen_fixture.h"
 
 namespace revtal::test {
@@ -32,8 +33,5 @@ class ReportFixture : public ScreenFixture {
 // The text of every page of a PDF file, pages apart by a newline.
 QString pdfText(const QString& path);
 int pdfPageCount(const QString& path);
-// Runs statements straight on a database file, bypassing the storage layer.
-void rawExec(const QString& path, const QStringList& statements);
-QVariant rawValue(const QString& path, const QString& query);
 
 } // namespace revtal::test

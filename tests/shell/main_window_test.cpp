@@ -5,7 +5,7 @@
 #include "shell/calculator_screen.h"
 #include "shell/mdi_form1.h"
 #include "shell/preferences_db.h"
-#include "shell/storage_test_support.h"
+#include "support/raw_database.h"
 #include "shell/twips.h"
 #include "shell/version.h"
 #include "support/screen_fixture.h"

@@ -1,7 +1,7 @@
 // The common database file handling, seen through the preferences file.
 #include "shell/local_database.h"
 #include "shell/preferences_db.h"
-#include "shell/storage_test_support.h"
+#include "support/raw_database.h"
 #include "support/screen_fixture.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The start-up preferences record.
 #include "shell/preferences_db.h"
-#include "shell/storage_test_support.h"
+#include "support/raw_database.h"
 #include "support/screen_fixture.h"
 
 #include <QDir>

@@ -1,5 +1,6 @@
 #pragma once
-// Raw access to a database file, bypassing the storage layer under test.
+// Raw access to a database file, bypassing the storage layer under test:
+// what storage, report and screen tests check a file with.
 #include <QString>
 #include <QStringList>
 #include <QVariant>

@@ -1,4 +1,4 @@
-#include "shell/storage_test_support.h"
+#include "support/raw_database.h"
 
 #include <QDir>
 #include <QFile>
