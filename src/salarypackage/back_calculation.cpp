@@ -28,28 +28,12 @@ PackageResult refuse(PackageResult result, PackageRefusal why, const PackageInpu
         result.message.clear();
         break;
     }
-    result.numPMems = in.numPMems;
-    result.numMedDeduct = in.numMedDeduct;
-    result.numRFundCont = in.numRFundCont;
-    result.numCCRFundCont = in.numCCRFundCont;
-    result.onceOffLineShown = false;
-    result.numOnceOff = 0;
+    keepTypedInputs(result, in);
     // The warning follows the contributions and limit still held.
     const PackageFigures& held = result.figures;
     result.warningLineShown = held.EEC + held.ERC > held.LIM;
     result.printLocked = result.warningLineShown;
     return result;
-}
-
-bool resultsFinite(const PackageResult& r)
-{
-    const double values[] = {r.numRFundCont, r.numCCRFundCont, r.numUIFCont,   r.numCCUIFCont, r.numCCSkillLev,
-                             r.numMAns,      r.numTaxCredit,   r.numTaxDeduct, r.numGrossSal,  r.numTotCostComp,
-                             r.figures.LIM,  r.figures.NET,    r.figures.SDL};
-    for (double v : values)
-        if (!std::isfinite(v))
-            return false;
-    return true;
 }
 
 } // namespace
@@ -128,7 +112,7 @@ PackageResult CalculatePackageBack(PackagePeriod period, const PackageInputs& in
     r.warningLineShown = f.EEC + f.ERC > f.LIM;
     r.printLocked = r.warningLineShown;
 
-    if (!resultsFinite(r))
+    if (!packageResultFinite(r, {r.figures.NET, r.figures.SDL}))
         return refuse(previous, PackageRefusal::UnusableValues, in);
     return r;
 }

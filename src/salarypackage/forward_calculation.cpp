@@ -14,26 +14,9 @@ PackageResult refuse(PackageResult result, PackageRefusal why, const PackageInpu
 {
     result.refusal = why;
     result.message = why == PackageRefusal::UnusableValues ? "The calculation cannot use these values!" : "";
-    // A refused calculation rewrites no input field.
-    result.numPMems = in.numPMems;
-    result.numMedDeduct = in.numMedDeduct;
-    result.numRFundCont = in.numRFundCont;
-    result.numCCRFundCont = in.numCCRFundCont;
-    result.onceOffLineShown = false;
-    result.numOnceOff = 0;
+    keepTypedInputs(result, in);
     result.warningLineShown = false; // the print lock stays as it was
     return result;
-}
-
-bool resultsFinite(const PackageResult& r)
-{
-    const double values[] = {r.numRFundCont, r.numCCRFundCont, r.numUIFCont,   r.numCCUIFCont, r.numCCSkillLev,
-                             r.numMAns,      r.numTaxCredit,   r.numTaxDeduct, r.numGrossSal,  r.numTotCostComp,
-                             r.figures.LIM,  r.figures.TI,     r.figures.U};
-    for (double v : values)
-        if (!std::isfinite(v))
-            return false;
-    return true;
 }
 
 } // namespace
@@ -108,7 +91,7 @@ PackageResult CalculatePackageForward(PackagePeriod period, const PackageInputs&
     r.onceOffLineShown = in.numCompCar > 0 && in.numCCCompCar == 0;
     r.numOnceOff = r.onceOffLineShown ? in.numCompCar : 0;
 
-    if (!resultsFinite(r))
+    if (!packageResultFinite(r, {r.figures.TI, r.figures.U}))
         return refuse(previous, PackageRefusal::UnusableValues, in);
     return r;
 }

@@ -48,4 +48,28 @@ bool packageValuesFinite(const PackageInputs& in, const PackageSettings& set)
     return true;
 }
 
+void keepTypedInputs(PackageResult& result, const PackageInputs& in)
+{
+    result.numPMems = in.numPMems;
+    result.numMedDeduct = in.numMedDeduct;
+    result.numRFundCont = in.numRFundCont;
+    result.numCCRFundCont = in.numCCRFundCont;
+    result.onceOffLineShown = false;
+    result.numOnceOff = 0;
+}
+
+bool packageResultFinite(const PackageResult& r, std::initializer_list<double> figures)
+{
+    const double shown[] = {r.numRFundCont, r.numCCRFundCont, r.numUIFCont,   r.numCCUIFCont, r.numCCSkillLev,
+                            r.numMAns,      r.numTaxCredit,   r.numTaxDeduct, r.numGrossSal,  r.numTotCostComp,
+                            r.figures.LIM};
+    for (double v : shown)
+        if (!std::isfinite(v))
+            return false;
+    for (double v : figures)
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
 } // namespace revtal

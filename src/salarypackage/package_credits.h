@@ -3,8 +3,10 @@
 // fringe benefit, the rebate, the medical scheme fees credit and the
 // additional medical credit, with the fields they clear.
 #include <cstdint>
+#include <initializer_list>
 
 #include "salarypackage/package_inputs.h"
+#include "salarypackage/package_result.h"
 #include "salarypackage/package_settings.h"
 
 namespace revtal {
@@ -22,5 +24,11 @@ PackageCredits packageCredits(PackagePeriod period, const PackageInputs& in, con
 
 // Every amount and setting a calculation reads is a finite number.
 bool packageValuesFinite(const PackageInputs& in, const PackageSettings& set);
+
+// A refused calculation rewrites no input field: the result keeps them as typed.
+void keepTypedInputs(PackageResult& result, const PackageInputs& in);
+
+// Every result field a screen shows, and the further figures given, is finite.
+bool packageResultFinite(const PackageResult& r, std::initializer_list<double> figures);
 
 } // namespace revtal
