@@ -12,10 +12,7 @@ namespace {
 
 PackageSettings usualSettings()
 {
-    PackageSettings set;
-    set.EmployeeUIF = 1;
-    set.EmployerUIF = 1;
-    set.SkillLevy = 1;
+    PackageSettings set; // the first Setup values
     set.UIFLimit = 17712;
     return set;
 }

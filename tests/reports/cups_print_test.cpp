@@ -287,12 +287,7 @@ TEST_F(CupsPrintTest, the_quick_tax_report_prints_on_the_application_printer_thr
     printer.setPrinterName(cups->queue());
     ASSERT_EQ(printerProblem(printer), QString()) << "the queue is not seen by Qt";
 
-    QWidget screen;
-    PrintPanel panel(state, engine.get(), PrintPanel::Order::ChooseThenFill, "Frame1", PrintPanel::Cancel::Standard,
-                     &screen);
-    setUpTovrikPrint(panel, state);
-    panel.printPressed();
-    child<QPushButton>(&panel, "cmdPD")->click();
+    pressTovrikPrint(state, engine.get(), "cmdPD");
     ASSERT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
     EXPECT_EQ(printer.printerName(), cups->queue());
 

@@ -4,8 +4,12 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QPdfDocument>
+#include <QPushButton>
+#include <QWidget>
 
+#include "reports/print_panel.h"
 #include "shell/app_directory.h"
+#include "taxrules/tovrik_print.h"
 
 namespace revtal::test {
 
@@ -20,6 +24,16 @@ void ReportFixture::SetUp()
     pdfPrinter->setOutputFileName(pdfPath);
     pdfPrinter->setPageSize(QPageSize(QPageSize::A4));
     engine->setPrinter(pdfPrinter.get());
+}
+
+void pressTovrikPrint(AppState& state, ReportEngine* engine, const char* button)
+{
+    QWidget screen;
+    PrintPanel panel(state, engine, PrintPanel::Order::ChooseThenFill, QStringLiteral("Frame1"),
+                     PrintPanel::Cancel::Standard, &screen);
+    setUpTovrikPrint(panel, state);
+    panel.printPressed();
+    child<QPushButton>(&panel, button)->click();
 }
 
 void ReportFixture::TearDown()

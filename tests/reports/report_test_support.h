@@ -12,6 +12,10 @@
 #include "support/raw_database.h"
 #include "support/screen_fixture.h"
 
+namespace revtal {
+struct AppState;
+}
+
 namespace revtal::test {
 
 class ReportFixture : public ScreenFixture {
@@ -29,6 +33,10 @@ class ReportFixture : public ScreenFixture {
     QString pdfPath;
     QStringList messages; // "title: text" of every message
 };
+
+// Prints the quick tax report as its screen's panel does: "&Print", then the
+// panel button named ("cmdPD" or "cmdVR").
+void pressTovrikPrint(AppState& state, ReportEngine* engine, const char* button);
 
 // The text of every page of a PDF file, pages apart by a newline.
 QString pdfText(const QString& path);

@@ -75,12 +75,7 @@ TEST_F(TovrikPrintTest, a_tax_worked_out_elsewhere_does_not_enter_the_report)
 TEST_F(TovrikPrintTest, the_statement_shows_every_field_with_its_caption)
 {
     calculate(500000, 40);
-    QWidget screen;
-    PrintPanel panel(state, engine.get(), PrintPanel::Order::ChooseThenFill, "Frame1", PrintPanel::Cancel::Standard,
-                     &screen);
-    setUpTovrikPrint(panel, state);
-    panel.printPressed();
-    child<QPushButton>(&panel, "cmdPD")->click();
+    pressTovrikPrint(state, engine.get(), "cmdPD");
     ASSERT_TRUE(messages.isEmpty()) << messages.join("\n").toStdString();
     EXPECT_EQ(state.PrintDestination, 1);
     const QString text = pdfText(pdfPath).simplified();
@@ -105,12 +100,7 @@ TEST_F(TovrikPrintTest, the_statement_shows_every_field_with_its_caption)
 TEST_F(TovrikPrintTest, the_preview_bears_the_quick_tax_title)
 {
     calculate(100000, 66);
-    QWidget screen;
-    PrintPanel panel(state, engine.get(), PrintPanel::Order::ChooseThenFill, "Frame1", PrintPanel::Cancel::Standard,
-                     &screen);
-    setUpTovrikPrint(panel, state);
-    panel.printPressed();
-    child<QPushButton>(&panel, "cmdVR")->click();
+    pressTovrikPrint(state, engine.get(), "cmdVR");
     ASSERT_EQ(engine->previews().size(), 1) << messages.join("\n").toStdString();
     EXPECT_EQ(engine->previews()[0]->windowTitle(),
               QStringLiteral("Tovrik - To export printout click on the suitcase button or goto Help"));

@@ -6,6 +6,7 @@
 
 #include "salarypackage/back_search.h"
 #include "salarypackage/package_calculation.h"
+#include "package_test_inputs.h"
 
 namespace revtal {
 namespace {
@@ -13,27 +14,12 @@ namespace {
 constexpr PackagePeriod kYear = PackagePeriod::Year;
 constexpr PackagePeriod kMonth = PackagePeriod::Month;
 
-PackageSettings oneEachWay()
-{
-    PackageSettings set;
-    set.EmployeeUIF = 1;
-    set.EmployerUIF = 1;
-    set.SkillLevy = 1;
-    set.UIFLimit = 17712;
-    return set;
-}
-
-PackageInputs required(double net, int age = 40)
-{
-    PackageInputs in;
-    in.numNetMonSalReq = net;
-    in.numAge = static_cast<std::int16_t>(age);
-    return in;
-}
+using test::oneEachWay;
+using test::typedAmount;
 
 TEST(BackPackage, annual_required_net_with_nothing_else)
 {
-    const auto r = CalculatePackageBack(kYear, required(120000), oneEachWay());
+    const auto r = CalculatePackageBack(kYear, typedAmount(120000), oneEachWay());
     ASSERT_FALSE(r.refused());
     // NET = 0.81 W + 14958 in the first bracket: first above 120000 at 129682.
     EXPECT_EQ(r.figures.W, 129682);
@@ -51,7 +37,7 @@ TEST(BackPackage, annual_required_net_with_nothing_else)
 TEST(BackPackage, the_search_moves_one_rand_a_period)
 {
     // Monthly: NET = W - UIF - (scale(12 W) - 14958) / 12; 12 W stays in the first bracket.
-    const auto r = CalculatePackageBack(kMonth, required(10000), oneEachWay());
+    const auto r = CalculatePackageBack(kMonth, typedAmount(10000), oneEachWay());
     ASSERT_FALSE(r.refused());
     const double W = r.figures.W;
     auto net = [](double w) { return w - w / 100 - (12 * w * 18 / 100 - 14958) / 12; };
@@ -62,7 +48,7 @@ TEST(BackPackage, the_search_moves_one_rand_a_period)
 
 TEST(BackPackage, fringe_benefit_check_counts_retirement_amounts_only_on_the_annual_screen)
 {
-    auto in = required(100000);
+    auto in = typedAmount(100000);
     in.numTravAll = 50000;
     in.numOTaxFB = 30000;
     in.numOtherDet = {4000, 3000, 2000, 1000};
@@ -85,10 +71,10 @@ TEST(BackPackage, zero_required_net_is_refused_silently_and_keeps_previous_warni
     auto set = oneEachWay();
     set.PensionCont = 25;
     set.EmployerPenCont = 10; // as if saved on a forward screen
-    const auto previous = CalculatePackageBack(kYear, required(400000), set);
+    const auto previous = CalculatePackageBack(kYear, typedAmount(400000), set);
     ASSERT_FALSE(previous.refused());
     ASSERT_TRUE(previous.warningLineShown);
-    const auto r = CalculatePackageBack(kYear, required(0), set, previous);
+    const auto r = CalculatePackageBack(kYear, typedAmount(0), set, previous);
     EXPECT_EQ(r.refusal, PackageRefusal::NoAmount);
     EXPECT_TRUE(r.message.empty());
     EXPECT_TRUE(r.warningLineShown);
@@ -97,14 +83,14 @@ TEST(BackPackage, zero_required_net_is_refused_silently_and_keeps_previous_warni
     EXPECT_EQ(r.figures.W, previous.figures.W);
     EXPECT_EQ(r.numRFundCont, 0); // the field as it stands, not the previous contribution
 
-    const auto fresh = CalculatePackageBack(kYear, required(0), set);
+    const auto fresh = CalculatePackageBack(kYear, typedAmount(0), set);
     EXPECT_FALSE(fresh.warningLineShown);
     EXPECT_EQ(fresh.numGrossSal, 0);
 }
 
 TEST(BackPackage, credits_above_the_tax_are_deducted_instead_of_it)
 {
-    auto in = required(5000, 70);
+    auto in = typedAmount(5000, 70);
     in.numMedAidCont = 5000;
     in.numPMems = 2;
     const auto r = CalculatePackageBack(kMonth, in, oneEachWay());
@@ -122,7 +108,7 @@ TEST(BackPackage, retirement_percentages_follow_the_search_salary)
     auto set = oneEachWay();
     set.PensionCont = 7.5;
     set.EmployerPenCont = 10;
-    auto in = required(20000);
+    auto in = typedAmount(20000);
     in.numRFundCont = 999;
     in.numCCRFundCont = 888;
     const auto r = CalculatePackageBack(kMonth, in, set);
@@ -139,7 +125,7 @@ TEST(BackPackage, retirement_percentages_follow_the_search_salary)
 
 TEST(BackPackage, typed_retirement_amounts_are_deducted_in_full_and_warn_above_the_limit)
 {
-    auto in = required(10000);
+    auto in = typedAmount(10000);
     in.numRFundCont = 5000;
     const auto r = CalculatePackageBack(kMonth, in, oneEachWay());
     ASSERT_FALSE(r.refused());
@@ -153,7 +139,7 @@ TEST(BackPackage, typed_retirement_amounts_are_deducted_in_full_and_warn_above_t
 
 TEST(BackPackage, medical_deductions_count_from_65_and_are_cleared_below)
 {
-    auto in = required(10000, 64);
+    auto in = typedAmount(10000, 64);
     in.numMedDeduct = 1000;
     auto r = CalculatePackageBack(kMonth, in, oneEachWay());
     EXPECT_EQ(r.numMedDeduct, 0);
@@ -167,7 +153,7 @@ TEST(BackPackage, medical_deductions_count_from_65_and_are_cleared_below)
 
 TEST(BackPackage, beneficiaries_are_cleared_without_contributions)
 {
-    auto in = required(10000);
+    auto in = typedAmount(10000);
     in.numPMems = 3;
     EXPECT_EQ(CalculatePackageBack(kMonth, in, oneEachWay()).numPMems, 0);
     in.numCCMedAidCont = 1;
@@ -178,7 +164,7 @@ TEST(BackPackage, full_retirement_percentage_never_reaches_the_net_and_is_refuse
 {
     auto set = oneEachWay();
     set.PensionCont = 100;
-    auto in = required(10000);
+    auto in = typedAmount(10000);
     in.numPMems = 2;
     in.numMedDeduct = 50;
     const auto r = CalculatePackageBack(kMonth, in, set);
@@ -191,7 +177,7 @@ TEST(BackPackage, full_retirement_percentage_never_reaches_the_net_and_is_refuse
 
 TEST(BackPackage, once_off_car_line_and_car_cost)
 {
-    auto in = required(30000);
+    auto in = typedAmount(30000);
     in.numCompCar = 200000;
     auto r = CalculatePackageBack(kMonth, in, oneEachWay());
     EXPECT_TRUE(r.onceOffLineShown);
@@ -201,17 +187,17 @@ TEST(BackPackage, once_off_car_line_and_car_cost)
     EXPECT_FALSE(r.onceOffLineShown);
     EXPECT_DOUBLE_EQ(r.numTotCostComp, r.numGrossSal + r.numCCUIFCont + r.numCCSkillLev + 4000);
     // The car benefit is taxed: a higher salary is needed than without the car.
-    EXPECT_GT(r.figures.W, CalculatePackageBack(kMonth, required(30000), oneEachWay()).figures.W);
+    EXPECT_GT(r.figures.W, CalculatePackageBack(kMonth, typedAmount(30000), oneEachWay()).figures.W);
 }
 
 TEST(BackPackage, values_that_are_not_numbers_or_overflow_are_refused)
 {
     auto set = oneEachWay();
     set.SkillLevy = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(CalculatePackageBack(kMonth, required(10000), set).refusal, PackageRefusal::UnusableValues);
+    EXPECT_EQ(CalculatePackageBack(kMonth, typedAmount(10000), set).refusal, PackageRefusal::UnusableValues);
     set = oneEachWay();
     set.CompCarFBRate8020 = 1e308;
-    auto in = required(10000);
+    auto in = typedAmount(10000);
     in.numCompCar = 99999999.99;
     const auto r = CalculatePackageBack(kYear, in, set);
     EXPECT_EQ(r.refusal, PackageRefusal::UnusableValues);
@@ -220,9 +206,9 @@ TEST(BackPackage, values_that_are_not_numbers_or_overflow_are_refused)
 
 TEST(BackPackage, dispatch_by_direction)
 {
-    const auto back = CalculatePackage(PackageDirection::Back, kYear, required(120000), oneEachWay());
+    const auto back = CalculatePackage(PackageDirection::Back, kYear, typedAmount(120000), oneEachWay());
     EXPECT_EQ(back.figures.W, 129682);
-    const auto forward = CalculatePackage(PackageDirection::Forward, kYear, required(129682), oneEachWay());
+    const auto forward = CalculatePackage(PackageDirection::Forward, kYear, typedAmount(129682), oneEachWay());
     EXPECT_DOUBLE_EQ(forward.numGrossSal, back.figures.NET);
 }
 

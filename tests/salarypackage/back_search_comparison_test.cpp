@@ -10,6 +10,7 @@
 #include "salarypackage/back_calculation.h"
 #include "salarypackage/back_search.h"
 #include "salarypackage/back_search_reference.h"
+#include "package_test_inputs.h"
 
 namespace revtal {
 namespace {
@@ -25,15 +26,7 @@ struct Case {
     PackageSettings set;
 };
 
-PackageSettings usual()
-{
-    PackageSettings set;
-    set.EmployeeUIF = 1;
-    set.EmployerUIF = 1;
-    set.SkillLevy = 1;
-    set.UIFLimit = 17712;
-    return set;
-}
+using test::oneEachWay;
 
 // The back screens only search when the fringe benefits do not exceed the net.
 bool searches(const Case& c)
@@ -68,7 +61,7 @@ bool expectSameSalary(const Case& c, std::uint64_t steps)
 
 Case annual(double net)
 {
-    Case c{PackagePeriod::Year, {}, usual()};
+    Case c{PackagePeriod::Year, {}, oneEachWay()};
     c.in.numNetMonSalReq = net;
     c.in.numAge = 40;
     return c;

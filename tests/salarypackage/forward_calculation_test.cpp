@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "package_test_inputs.h"
 #include "taxrules/tax_scale.h"
 
 namespace revtal {
@@ -12,27 +13,12 @@ namespace {
 constexpr PackagePeriod kYear = PackagePeriod::Year;
 constexpr PackagePeriod kMonth = PackagePeriod::Month;
 
-PackageSettings oneEachWay()
-{
-    PackageSettings set;
-    set.EmployeeUIF = 1;
-    set.EmployerUIF = 1;
-    set.SkillLevy = 1;
-    set.UIFLimit = 17712;
-    return set;
-}
-
-PackageInputs package(double amount, int age = 40)
-{
-    PackageInputs in;
-    in.numNetMonSalReq = amount;
-    in.numAge = static_cast<std::int16_t>(age);
-    return in;
-}
+using test::oneEachWay;
+using test::typedAmount;
 
 TEST(ForwardPackage, annual_package_without_extras)
 {
-    const auto r = CalculatePackageForward(kYear, package(300000), oneEachWay());
+    const auto r = CalculatePackageForward(kYear, typedAmount(300000), oneEachWay());
     ASSERT_FALSE(r.refused());
     EXPECT_EQ(r.figures.LIM, 0);
     EXPECT_EQ(r.figures.TI, 300000);
@@ -50,12 +36,12 @@ TEST(ForwardPackage, annual_package_without_extras)
 
     auto set = oneEachWay();
     set.UIFLimit = 30000;
-    EXPECT_EQ(CalculatePackageForward(kYear, package(300000), set).numUIFCont, 3000);
+    EXPECT_EQ(CalculatePackageForward(kYear, typedAmount(300000), set).numUIFCont, 3000);
 }
 
 TEST(ForwardPackage, monthly_package_with_every_kind_of_amount)
 {
-    auto in = package(30000);
+    auto in = typedAmount(30000);
     in.numTravAll = 5000;
     in.numMedAidCont = 1000;
     in.numCCMedAidCont = 1500;
@@ -98,7 +84,7 @@ TEST(ForwardPackage, medical_credit_by_beneficiaries_and_period)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.beneficiaries);
-        auto in = package(20000);
+        auto in = typedAmount(20000);
         in.numPMems = static_cast<std::int16_t>(c.beneficiaries);
         in.numMedAidCont = c.employee;
         in.numCCMedAidCont = c.employer;
@@ -111,7 +97,7 @@ TEST(ForwardPackage, medical_credit_by_beneficiaries_and_period)
 
 TEST(ForwardPackage, additional_credit_from_65_and_medical_deductions_cleared_under_65)
 {
-    auto in = package(20000, 64);
+    auto in = typedAmount(20000, 64);
     in.numPMems = 2;
     in.numMedAidCont = 3000;
     in.numCCMedAidCont = 2000;
@@ -148,7 +134,7 @@ TEST(ForwardPackage, retirement_percentages_limit_and_warning)
         auto set = oneEachWay();
         set.PensionCont = c.employeePercent;
         set.EmployerPenCont = c.employerPercent;
-        const auto r = CalculatePackageForward(c.period, package(c.package), set);
+        const auto r = CalculatePackageForward(c.period, typedAmount(c.package), set);
         EXPECT_EQ(r.figures.LIM, c.limit);
         EXPECT_EQ(r.warningLineShown, c.warning);
         EXPECT_EQ(r.printLocked, c.warning);
@@ -159,7 +145,7 @@ TEST(ForwardPackage, retirement_percentages_limit_and_warning)
 
 TEST(ForwardPackage, typed_retirement_amounts_are_used_and_kept_without_percentages)
 {
-    auto in = package(30000);
+    auto in = typedAmount(30000);
     in.numRFundCont = 2000;
     in.numCCRFundCont = 1000;
     const auto r = CalculatePackageForward(kMonth, in, oneEachWay());
@@ -174,7 +160,7 @@ TEST(ForwardPackage, a_computed_contribution_replaces_the_typed_one_for_later_ca
 {
     auto set = oneEachWay();
     set.PensionCont = 10;
-    auto in = package(30000);
+    auto in = typedAmount(30000);
     in.numRFundCont = 500;
     const auto first = CalculatePackageForward(kMonth, in, set);
     EXPECT_EQ(first.numRFundCont, 3000);
@@ -201,7 +187,7 @@ TEST(ForwardPackage, company_car_benefit_by_maintenance_plan_and_period)
         auto set = oneEachWay();
         set.CompCarMPYesNo = c.plan;
         set.CompCarFBRate8020 = c.rate;
-        auto in = package(40000);
+        auto in = typedAmount(40000);
         in.numCompCar = 100000;
         const auto r = CalculatePackageForward(c.period, in, set);
         EXPECT_DOUBLE_EQ(r.figures.CFB, c.benefit);
@@ -211,7 +197,7 @@ TEST(ForwardPackage, company_car_benefit_by_maintenance_plan_and_period)
 
 TEST(ForwardPackage, travel_allowance_counts_in_full_but_taxed_at_the_inclusion_rate)
 {
-    auto in = package(30000);
+    auto in = typedAmount(30000);
     in.numTravAll = 10000;
     auto set = oneEachWay();
     set.TAIncRate8020 = 0.2;
@@ -222,14 +208,14 @@ TEST(ForwardPackage, travel_allowance_counts_in_full_but_taxed_at_the_inclusion_
 
 TEST(ForwardPackage, uif_on_a_base_equal_to_the_ceiling)
 {
-    EXPECT_DOUBLE_EQ(CalculatePackageForward(kMonth, package(17712), oneEachWay()).numUIFCont, 177.12);
-    EXPECT_DOUBLE_EQ(CalculatePackageForward(kYear, package(212544), oneEachWay()).numUIFCont, 2125.44);
+    EXPECT_DOUBLE_EQ(CalculatePackageForward(kMonth, typedAmount(17712), oneEachWay()).numUIFCont, 177.12);
+    EXPECT_DOUBLE_EQ(CalculatePackageForward(kYear, typedAmount(212544), oneEachWay()).numUIFCont, 2125.44);
 }
 
 TEST(ForwardPackage, other_expenses_reduce_take_home_pay_on_both_periods)
 {
     for (auto period : {kMonth, kYear}) {
-        auto in = package(30000);
+        auto in = typedAmount(30000);
         const double without = CalculatePackageForward(period, in, oneEachWay()).numGrossSal;
         in.numOtherDet = {100, 200, 300, 400};
         const auto r = CalculatePackageForward(period, in, oneEachWay());
@@ -239,7 +225,7 @@ TEST(ForwardPackage, other_expenses_reduce_take_home_pay_on_both_periods)
 
 TEST(ForwardPackage, low_package_pays_no_tax_and_deductions_may_make_take_home_negative)
 {
-    auto in = package(5000);
+    auto in = typedAmount(5000);
     in.numOTaxFB = 9000;
     const auto r = CalculatePackageForward(kMonth, in, oneEachWay());
     EXPECT_EQ(r.numMAns, 0);
@@ -249,7 +235,7 @@ TEST(ForwardPackage, low_package_pays_no_tax_and_deductions_may_make_take_home_n
 
 TEST(ForwardPackage, once_off_car_line_only_for_a_car_bought_outright)
 {
-    auto in = package(40000);
+    auto in = typedAmount(40000);
     in.numCompCar = 100000;
     auto r = CalculatePackageForward(kMonth, in, oneEachWay());
     EXPECT_TRUE(r.onceOffLineShown);
@@ -266,7 +252,7 @@ TEST(ForwardPackage, zero_package_is_refused_silently_keeping_previous_results_a
     auto set = oneEachWay();
     set.PensionCont = 25;
     set.EmployerPenCont = 10;
-    auto in = package(500000);
+    auto in = typedAmount(500000);
     in.numCompCar = 1000;
     const auto previous = CalculatePackageForward(kYear, in, set);
     ASSERT_TRUE(previous.warningLineShown);
@@ -294,12 +280,12 @@ TEST(ForwardPackage, settings_that_are_not_numbers_are_refused)
 {
     auto set = oneEachWay();
     set.TAIncRate8020 = std::numeric_limits<double>::quiet_NaN();
-    const auto r = CalculatePackageForward(kMonth, package(30000), set);
+    const auto r = CalculatePackageForward(kMonth, typedAmount(30000), set);
     EXPECT_EQ(r.refusal, PackageRefusal::UnusableValues);
     EXPECT_FALSE(r.message.empty());
     set.TAIncRate8020 = 0.8;
     set.CompCarFBRate8020 = 1e308;
-    auto in = package(30000);
+    auto in = typedAmount(30000);
     in.numCompCar = 99999999.99;
     EXPECT_EQ(CalculatePackageForward(kYear, in, set).refusal, PackageRefusal::UnusableValues);
 }
