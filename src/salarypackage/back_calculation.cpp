@@ -38,6 +38,12 @@ PackageResult refuse(PackageResult result, PackageRefusal why, const PackageInpu
 
 } // namespace
 
+double backFringeBenefits(PackagePeriod period, const PackageInputs& in)
+{
+    const double fringe = in.numTravAll + in.numOTaxFB + otherExpensesTotal(in);
+    return period == PackagePeriod::Year ? fringe - in.numCCRFundCont + in.numRFundCont : fringe;
+}
+
 PackageResult CalculatePackageBack(PackagePeriod period, const PackageInputs& in, const PackageSettings& set,
                                    const PackageResult& previous)
 {
@@ -50,9 +56,7 @@ PackageResult CalculatePackageBack(PackagePeriod period, const PackageInputs& in
 
     const double T = in.numTravAll;
     const double S = otherExpensesTotal(in);
-    // The annual screen counts the retirement amounts held as well.
-    const double fringe = year ? T + in.numOTaxFB + S - in.numCCRFundCont + in.numRFundCont : T + in.numOTaxFB + S;
-    if (fringe > NR)
+    if (backFringeBenefits(period, in) > NR)
         return refuse(previous, PackageRefusal::FringeBenefits, in);
 
     const PackageCredits credits = packageCredits(period, in, set);

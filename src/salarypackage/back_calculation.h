@@ -7,6 +7,10 @@
 
 namespace revtal {
 
+// The fringe benefits the required net must cover before any salary is
+// sought; the annual screen counts the retirement amounts held as well.
+double backFringeBenefits(PackagePeriod period, const PackageInputs& in);
+
 // `previous` is what the screen holds from its last calculation. A refused
 // calculation returns it with the refusal and its message, the once-off car
 // line hidden, and the warning line and print lock decided again from the

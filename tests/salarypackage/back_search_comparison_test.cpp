@@ -31,12 +31,7 @@ using test::oneEachWay;
 // The back screens only search when the fringe benefits do not exceed the net.
 bool searches(const Case& c)
 {
-    const auto& in = c.in;
-    const double S = otherExpensesTotal(in);
-    const double fringe = c.period == PackagePeriod::Year
-                              ? in.numTravAll + in.numOTaxFB + S - in.numCCRFundCont + in.numRFundCont
-                              : in.numTravAll + in.numOTaxFB + S;
-    return in.numNetMonSalReq != 0 && !(fringe > in.numNetMonSalReq);
+    return c.in.numNetMonSalReq != 0 && !(backFringeBenefits(c.period, c.in) > c.in.numNetMonSalReq);
 }
 
 // Compares the two searches; false when the reference gave up within `steps`.
